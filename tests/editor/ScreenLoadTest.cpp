@@ -153,6 +153,18 @@ TEST_F(ScreenLoadTest, UnsavedEditsVanishWhenStepping) {
               LoadBitmapPicture(QStringLiteral("graph/%1.bmp").arg(TileText(grid(), 3))));
 }
 
+TEST_F(ScreenLoadTest, LoadingKeepsTheSelectedCellAndBothFrames) {
+    openImage(image_);
+    click("Image9");
+    click("Pic2");
+    click("Button4");
+    EXPECT_EQ(control("Red")->pos(), QPoint(7, 40));
+    EXPECT_EQ(control("Green")->pos(), QPoint(320, 7));
+    click("Pic61");
+    EXPECT_EQ(TileText(grid(), 9), "3C");
+    EXPECT_EQ(control<PictureBox>("Image9")->picture(), LoadBitmapPicture("graph/3C.bmp"));
+}
+
 TEST_F(ScreenLoadTest, ReloadAndSaveAccessTheImageInTheirOrder) {
     openImage(image_);
     recordAccesses();
