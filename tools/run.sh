@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
-"$root/tools/build.sh"
+"$root/tools/build.sh" DunmoraEditor make_demo_image
 mkdir -p "$root/run"
 cp -r "$root/assets/." "$root/run/"
 [[ -f "$root/run/Dunmora.nes" ]] || "$root/build/tools/demo/make_demo_image" "$root/run/Dunmora.nes"
