@@ -125,6 +125,13 @@ screen will is refined. Continue?</source>
     </message>
 </context>
 <context>
+    <name>ScreenSaver</name>
+    <message>
+        <source>No screen has been loaded from this image yet</source>
+        <translation>Экран из этого образа ещё не загружен</translation>
+    </message>
+</context>
+<context>
     <name>StartupTexts</name>
     <message>
         <source>Show enemy 1</source>

@@ -13,11 +13,7 @@ class QWidget;
 class UserDialogs;
 
 struct EditorState {
-    static constexpr int kEnglish = 0;
-    static constexpr int kRussian = 1;
-
     RomImage image;
-    int languageFlag = kRussian;
     QString startDirectory;
     std::int32_t currentRecordOffset = 0;
     bool firstLoadDone = false;

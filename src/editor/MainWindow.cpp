@@ -52,14 +52,13 @@ const char* const kFocusOrder[] = {
 MainWindow::MainWindow(UserDialogs& dialogs, int languageFlag, QWidget* parent)
     : QWidget(parent), language_(languageFlag), panel1_(new QFrame(this)),
       guard_(this, dialogs), context_{panel1_, guard_, dialogs, state_} {
-    state_.languageFlag = languageFlag;
     setWindowTitle(QStringLiteral("DunmoraEditor  ver.1.0"));
     setFont(WindowFont());
     panel1_->setObjectName(QStringLiteral("Panel1"));
     panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel1_->setLineWidth(1);
     panel1_->setGeometry(0, 0, kClientWidth, kClientHeight);
-    setFixedSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
 
     tiles_ = std::make_unique<TilePanel>(context_);
     message_ = std::make_unique<MessageField>(context_);
@@ -87,9 +86,17 @@ MainWindow::MainWindow(UserDialogs& dialogs, int languageFlag, QWidget* parent)
     arrangeStacking();
     arrangeFocusOrder();
     FormCreate();
+}
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_) {
+        return;
+    }
+    centred_ = true;
     if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        const QRect frame = frameGeometry();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
 }
 

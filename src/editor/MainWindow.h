@@ -30,8 +30,8 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kEnglish = EditorState::kEnglish;
-    static constexpr int kRussian = EditorState::kRussian;
+    static constexpr int kEnglish = InterfaceLanguage::kEnglish;
+    static constexpr int kRussian = InterfaceLanguage::kRussian;
 
     MainWindow(UserDialogs& dialogs, int languageFlag, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -39,6 +39,10 @@ public:
     QFrame* panel() const { return panel1_; }
     EditorState& state() { return state_; }
     InfoBanner& banner() const { return *banner_; }
+
+protected:
+    // Opens centred on the desktop, frame included.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
@@ -64,4 +68,5 @@ private:
     std::unique_ptr<ScreenLoader> loader_;
     std::unique_ptr<InfoBanner> banner_;
     std::unique_ptr<AboutButton> about_;
+    bool centred_ = false;
 };

@@ -5,7 +5,9 @@
 #include "editor/TilePanel.h"
 #include "objects/ObjectsPanel.h"
 #include "palettes/PalettePanel.h"
+#include "rom/EditorError.h"
 #include "rom/HexText.h"
+#include "rom/RegionMap.h"
 #include "rom/ScreenRecord.h"
 #include "ui/Controls.h"
 #include "ui/ErrorGuard.h"
@@ -22,6 +24,11 @@ ScreenSaver::ScreenSaver(EditorContext& context, ScreenPanels panels)
 }
 
 void ScreenSaver::Button5Click() {
+    // Until a load has computed the record offset there is no record to write;
+    // offset 0 would be the image's header.
+    if (context_.state.currentRecordOffset < region::ScreenRecordOffset(1)) {
+        throw EditorError(tr("No screen has been loaded from this image yet").toStdString());
+    }
     ScreenRecord record;
     for (int cell = 1; cell <= ScreenRecord::kTileCount; ++cell) {
         record.tiles[static_cast<std::size_t>(cell - 1)] = static_cast<std::uint8_t>(
@@ -29,10 +36,10 @@ void ScreenSaver::Button5Click() {
     }
     panels_.objects.StoreInto(record);
     panels_.palettes.StoreInto(record);
-    record.message = panels_.message.PadAndEncode();
 
     RomImage& image = context_.state.image;
     RomSession session(image);
+    record.message = panels_.message.PadAndEncode();
     WriteScreenRecord(image, context_.state.currentRecordOffset, record);
     session.close();
 }

@@ -20,7 +20,7 @@ constexpr std::int32_t kByteMask = 0xFF;
 
 } // namespace
 
-PalettePanel::PalettePanel(EditorContext& context) : QObject(context.panel) {
+PalettePanel::PalettePanel(EditorContext& context) {
     QWidget* panel = context.panel;
     ErrorGuard& guard = context.guard;
 

@@ -12,7 +12,6 @@ inline constexpr std::int32_t kStartScreen = 505;
 // The four places where the game changes screens; with an end screen set each
 // holds a subroutine call into the end-screen patch.
 inline constexpr std::array<std::int32_t, 4> kTransitionSites{506, 543, 581, 617};
-inline constexpr std::int32_t kTransitionSiteSize = 3;
 // The opcode byte of the last site marks that an end screen is set; the two
 // bytes after it hold the patch's entry address.
 inline constexpr std::int32_t kEndScreenMarker = 617;

@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-EndScreenPanel::EndScreenPanel(EditorContext& context) : QObject(context.panel), context_(context) {
+EndScreenPanel::EndScreenPanel(EditorContext& context) : context_(context) {
     QWidget* panel = context.panel;
     MakeLabel(panel, QStringLiteral("Label17"), QStringLiteral("    End screen"), 718, 409);
     QPushButton* button40 =

@@ -13,8 +13,7 @@
 #include <QTextCursor>
 #include <string>
 
-EndingTextPanel::EndingTextPanel(EditorContext& context)
-    : QObject(context.panel), context_(context) {
+EndingTextPanel::EndingTextPanel(EditorContext& context) : context_(context) {
     QWidget* panel = context.panel;
     memo1_ = new EndingTextBox(panel, region::kEndingTextLength);
     memo1_->setObjectName(QStringLiteral("Memo1"));

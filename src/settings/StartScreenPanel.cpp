@@ -12,8 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-StartScreenPanel::StartScreenPanel(EditorContext& context)
-    : QObject(context.panel), context_(context) {
+StartScreenPanel::StartScreenPanel(EditorContext& context) : context_(context) {
     QWidget* panel = context.panel;
     MakeLabel(panel, QStringLiteral("Label16"), QStringLiteral("    Start screen"), 716, 370);
     QPushButton* button37 =

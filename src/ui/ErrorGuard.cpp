@@ -20,5 +20,8 @@ bool ErrorGuard::run(const std::function<void()>& action) noexcept {
     } catch (const std::exception& error) {
         dialogs_.showMessage(owner_, WithFullStop(QString::fromStdString(error.what())));
         return false;
+    } catch (...) {
+        dialogs_.showMessage(owner_, QStringLiteral("Unknown error."));
+        return false;
     }
 }

@@ -79,7 +79,7 @@ void SetCaption(QWidget* control, const QString& text) {
 } // namespace
 
 InterfaceLanguage::InterfaceLanguage(int flag) : flag_(flag) {
-    if (flag_ == 1 && translator_.load(QStringLiteral(":/i18n/dunmora_ru.qm"))) {
+    if (flag_ == kRussian && translator_.load(QStringLiteral(":/i18n/dunmora_ru.qm"))) {
         installed_ = QCoreApplication::installTranslator(&translator_);
     }
 }
@@ -91,7 +91,7 @@ InterfaceLanguage::~InterfaceLanguage() {
 }
 
 void InterfaceLanguage::ApplyStartupTexts(QWidget* panel) const {
-    if (flag_ != 1) {
+    if (flag_ != kRussian) {
         return;
     }
     for (const ControlText& caption : kCaptions) {

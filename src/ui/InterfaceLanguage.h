@@ -9,6 +9,9 @@ class QWidget;
 
 class InterfaceLanguage {
 public:
+    static constexpr int kEnglish = 0;
+    static constexpr int kRussian = 1;
+
     // Flag 0 keeps English; flag 1 installs the Russian translation for the
     // life of this object.
     explicit InterfaceLanguage(int flag);
@@ -16,7 +19,6 @@ public:
     InterfaceLanguage(const InterfaceLanguage&) = delete;
     InterfaceLanguage& operator=(const InterfaceLanguage&) = delete;
 
-    int flag() const { return flag_; }
     // Puts the start-up captions on the panel's controls in the table's order,
     // then the eight hints; with the flag at 0 the design texts stay.
     void ApplyStartupTexts(QWidget* panel) const;

@@ -350,6 +350,16 @@ TEST_F(ScreenLoadTest, AShortImageStopsInTheEndingTextAndIsNeverGrown) {
     EXPECT_EQ(std::filesystem::file_size(image_), 8700u);
 }
 
+TEST_F(ScreenLoadTest, AnImageTooShortForTheStartScreenByteIsNeverWritten) {
+    bytes_.resize(300);
+    WriteFileBytes(image_, bytes_);
+    openImage(image_);
+    EXPECT_EQ(dialogs_.messages, QStringList{"Read beyond end of file."});
+    click("Button5");
+    EXPECT_EQ(dialogs_.messages.last(), QStringLiteral("Экран из этого образа ещё не загружен."));
+    EXPECT_EQ(ReadFileBytes(image_), bytes_);
+}
+
 TEST_F(ScreenLoadTest, AnImageOfExactlyTheLastEndingTextByteLoads) {
     bytes_.resize(region::kMinimumImageSize);
     WriteFileBytes(image_, bytes_);
@@ -363,8 +373,10 @@ TEST_F(ScreenLoadTest, ImageTroublesBetweenOperationsAreReported) {
     std::filesystem::remove(image_);
     click("Button1");
     EXPECT_EQ(dialogs_.messages.last(), "File not found.");
+    setText("Edit2", "AB");
     click("Button5");
     EXPECT_EQ(dialogs_.messages.last(), "File not found.");
+    EXPECT_EQ(text("Edit2"), "AB");
     EXPECT_FALSE(std::filesystem::exists(image_));
 
     const auto readOnlyImage = start_.writeDemoImage("readonly.nes");

@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
     }
     PickingDialogs dialogs(QString::fromLocal8Bit(argv[1]));
     MainWindow window(dialogs, MainWindow::kRussian);
-    window.move(0, 0);
     window.show();
     int status = 0;
     QTimer::singleShot(500, [&] {
