@@ -27,6 +27,7 @@ ScreenNavigation::ScreenNavigation(EditorContext& context) {
     button3_->setEnabled(false);
     button4_->setEnabled(false);
 
+    hooks->charTyped = [this](QChar typed) { return Edit1KeyPress(typed); };
     hooks->keyDown = [this] { Edit1KeyDown(); };
     hooks->mouseMove = [this] { Edit1MouseMove(); };
     connect(button3_, &QPushButton::clicked, this, context.guard.wrap([this] { Button3Click(); }));
@@ -45,6 +46,10 @@ std::int32_t ScreenNavigation::BoundScreenNumber() {
         SetFieldNumber(edit1_, kFirstScreen);
     }
     return FieldNumber(edit1_);
+}
+
+bool ScreenNavigation::Edit1KeyPress(QChar typed) const {
+    return IsDigitCharacter(typed);
 }
 
 void ScreenNavigation::Edit1KeyDown() {

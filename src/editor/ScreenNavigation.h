@@ -24,6 +24,7 @@ public:
     std::function<void()> reloadScreen;
 
 private:
+    bool Edit1KeyPress(QChar typed) const;
     void Edit1KeyDown();
     void Edit1MouseMove();
     void Button3Click();
